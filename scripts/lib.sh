@@ -1,0 +1,53 @@
+# Shared by the scripts: the build folders, the test architecture and the
+# private Wine prefix.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_root="$root/build"
+
+# The product is always built for 32-bit Windows (build/i686). Tests run that
+# build when this machine can execute 32-bit x86 code; where it cannot (some
+# virtual machines switch 32-bit emulation off), they run the same sources
+# built for 64-bit Windows (build/x86_64) under 64-bit Wine.
+test_arch() {
+  local probe="$build_root/ia32-probe"
+  mkdir -p "$build_root"
+  if [ ! -x "$probe" ] || [ "$root/tools/ia32-probe.c" -nt "$probe" ]; then
+    cc -O1 -no-pie -static -o "$probe" "$root/tools/ia32-probe.c" 2>/dev/null \
+      || cc -O1 -no-pie -o "$probe" "$root/tools/ia32-probe.c"
+  fi
+  if "$probe" 2>/dev/null; then echo i686; else echo x86_64; fi
+}
+
+configure_and_build() {
+  local arch="$1" type="$2"
+  cmake -S "$root" -B "$build_root/$arch" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE="$type" "${@:3}" >/dev/null
+  cmake --build "$build_root/$arch"
+}
+
+wine_loader() {
+  if [ "$1" = x86_64 ]; then echo /usr/lib/wine/wine64; else echo /usr/lib/wine/wine; fi
+}
+
+# A private prefix inside the build folder, created once. Its Desktop,
+# Documents and Downloads are plain folders (not links into the host's home),
+# so nothing a test writes lands outside it.
+make_prefix() {
+  local arch="$1"
+  export WINEPREFIX="$build_root/$arch/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+  if [ ! -f "$WINEPREFIX/.velto-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    "$(wine_loader "$arch")" wineboot -i >/dev/null 2>&1 || true
+    /usr/lib/wine/wineserver -w 2>/dev/null || true
+    local user_dir
+    for user_dir in "$WINEPREFIX"/drive_c/users/*/; do
+      local sub
+      for sub in Desktop Documents Downloads Music Pictures Videos Templates; do
+        if [ -L "$user_dir$sub" ]; then rm -f "$user_dir$sub"; mkdir -p "$user_dir$sub"; fi
+      done
+    done
+    touch "$WINEPREFIX/.velto-ready"
+  fi
+}
