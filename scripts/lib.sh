@@ -29,12 +29,12 @@ wine_loader() {
   if [ "$1" = x86_64 ]; then echo /usr/lib/wine/wine64; else echo /usr/lib/wine/wine; fi
 }
 
-# A private prefix inside the build folder, created once. Its Desktop,
+# A private prefix inside the build folder (or the folder given), created once. Its Desktop,
 # Documents and Downloads are plain folders (not links into the host's home),
 # so nothing a test writes lands outside it.
 make_prefix() {
   local arch="$1"
-  export WINEPREFIX="$build_root/$arch/wineprefix"
+  export WINEPREFIX="${2:-$build_root/$arch}/wineprefix"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
   if [ ! -f "$WINEPREFIX/.velto-ready" ]; then
