@@ -37,7 +37,7 @@ bool CGuideApp::InitInstance()
 
     SetRegistryKey(L"Local AppWizard-Generated Applications");
 
-    CMainDlg dialog;
+    CMainDlg dialog(&m_languageManager);
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;

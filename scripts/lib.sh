@@ -34,7 +34,9 @@ wine_loader() {
 # so nothing a test writes lands outside it.
 make_prefix() {
   local arch="$1"
-  export WINEPREFIX="${2:-$build_root/$arch}/wineprefix"
+  local folder="${2:-$build_root/$arch}"
+  mkdir -p "$folder"
+  export WINEPREFIX="$(cd "$folder" && pwd)/wineprefix"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
   if [ ! -f "$WINEPREFIX/.velto-ready" ]; then

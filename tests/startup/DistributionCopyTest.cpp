@@ -66,8 +66,12 @@ TEST_F(DistributionCopyTest, ACopyWithNineRecordsAndSignatureDataStoresTheFiveLi
     ExpectLink(kProductKeyPath, L"JOIN_LINK", L"http://join.example/?id=3");
     ExpectLink(kProductKeyPath, L"UNINSTALL_LINK", L"http://bye.example/");
     ExpectLink(kLinksKeyPath, L"1", L"http://join.example/?id=3");
+    // The empty LANGUAGE record changes nothing: Language (value names ignore
+    // case) is what the wizard itself stores, 0 without a choice.
     StoredValue language;
-    EXPECT_FALSE(ReadStoredValue(HKEY_CURRENT_USER, kProductKeyPath, L"LANGUAGE", language));
+    ASSERT_TRUE(ReadStoredValue(HKEY_CURRENT_USER, kProductKeyPath, L"Language", language));
+    EXPECT_EQ(language.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(language.bytes, std::string(4, '\0'));
     EXPECT_EQ(CountValues(HKEY_CURRENT_USER, kLinksKeyPath), 1u);
 }
 

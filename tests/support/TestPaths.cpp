@@ -67,3 +67,9 @@ bool FileExists(const std::wstring& path)
 {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+std::wstring FixturePath(const std::wstring& name)
+{
+    const wchar_t* folder = _wgetenv(L"VELTO_FIXTURES");
+    return folder ? ToWindowsPath(folder) + L"\\" + name : name;
+}

@@ -30,3 +30,6 @@ private:
 std::vector<uint8_t> ReadWholeFile(const std::wstring& path);
 bool WriteWholeFile(const std::wstring& path, const std::vector<uint8_t>& bytes);
 bool FileExists(const std::wstring& path);
+
+// A file made for the tests at build time (VELTO_FIXTURES).
+std::wstring FixturePath(const std::wstring& name);

@@ -1,0 +1,3 @@
+#include "setup/CancelFlag.h"
+
+volatile LONG g_lCancel = 0;
