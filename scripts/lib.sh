@@ -17,12 +17,18 @@ test_arch() {
   if "$probe" 2>/dev/null; then echo i686; else echo x86_64; fi
 }
 
+# The statistics service port of the test builds (a test server listens there).
+test_stats_port=48213
+
+# configure_and_build <folder under build/> <build type> [cmake options...]
+# The folder name is the architecture unless a toolchain option says otherwise.
 configure_and_build() {
-  local arch="$1" type="$2"
-  cmake -S "$root" -B "$build_root/$arch" -G Ninja \
+  local folder="$1" type="$2"
+  local arch="${folder#test-}"
+  cmake -S "$root" -B "$build_root/$folder" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
     -DCMAKE_BUILD_TYPE="$type" "${@:3}" >/dev/null
-  cmake --build "$build_root/$arch"
+  cmake --build "$build_root/$folder"
 }
 
 wine_loader() {
@@ -31,7 +37,10 @@ wine_loader() {
 
 # A private prefix inside the build folder (or the folder given), created once. Its Desktop,
 # Documents and Downloads are plain folders (not links into the host's home),
-# so nothing a test writes lands outside it.
+# so nothing a test writes lands outside it. The dialog font is set to one
+# whose metrics give the dialog base units of Windows' own dialog font (6 x 13
+# pixels for "MS Shell Dlg" 8), so dialogs have their Windows size: Wine's
+# stand-in gives 6 x 12, which squeezes the wizard's controls onto its skin.
 make_prefix() {
   local arch="$1"
   local folder="${2:-$build_root/$arch}"
@@ -39,7 +48,9 @@ make_prefix() {
   export WINEPREFIX="$(cd "$folder" && pwd)/wineprefix"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
-  if [ ! -f "$WINEPREFIX/.velto-ready" ]; then
+  # Processes of an earlier run (started without a display, say) go first.
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  if [ ! -f "$WINEPREFIX/.velto-ready-2" ]; then
     rm -rf "$WINEPREFIX"
     "$(wine_loader "$arch")" wineboot -i >/dev/null 2>&1 || true
     /usr/lib/wine/wineserver -w 2>/dev/null || true
@@ -50,6 +61,9 @@ make_prefix() {
         if [ -L "$user_dir$sub" ]; then rm -f "$user_dir$sub"; mkdir -p "$user_dir$sub"; fi
       done
     done
-    touch "$WINEPREFIX/.velto-ready"
+    "$(wine_loader "$arch")" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+      /v "MS Shell Dlg" /d "DejaVu Sans Condensed" /f >/dev/null 2>&1
+    /usr/lib/wine/wineserver -w 2>/dev/null || true
+    touch "$WINEPREFIX/.velto-ready-2"
   fi
 }

@@ -7,7 +7,10 @@
 #include "framework/WinApp.h"
 #include "lang/AsLanguage_Manager.h"
 #include "lang/ELang_Item.h"
+#include "stats/ServiceInstallation.h"
+#include "framework/Thread.h"
 #include "setup/CancelFlag.h"
+#include "setup/InstallWorker.h"
 #include "setup/PreviousInstallation.h"
 #include "setup/TemporaryPackage.h"
 #include "setup/WorkerProtocol.h"
@@ -79,21 +82,13 @@ BOOL CMainDlg::OnInitDialog()
 
     for (int box : {IDC_OPTION_SHORTCUT, IDC_OPTION_TRAY, IDC_OPTION_MONITORING, IDC_OPTION_UPDATES})
         ::SendMessageW(GetDlgItem(box), BM_SETCHECK, BST_CHECKED, 0);
-    StoreOptionValue(L"Tray", IDC_OPTION_TRAY);
-    StoreOptionValue(L"update_auto_check", IDC_OPTION_UPDATES);
+    OnCheckTrayIcon();
+    OnCheckAutoUpdate();
 
     ::CoInitialize(nullptr);
     return TRUE;
 }
 
-void CMainDlg::StoreOptionValue(const wchar_t* name, int checkBox)
-{
-    RegKey product;
-    if (!product.Open(HKEY_CURRENT_USER, kProductKeyPath, KEY_ALL_ACCESS))
-        return;
-    const bool checked = ::SendMessageW(GetDlgItem(checkBox), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    product.SetDword(name, checked ? 1 : 0);
-}
 
 std::wstring CMainDlg::ControlText(int id) const
 {
@@ -180,18 +175,75 @@ void CMainDlg::ShowPage(int page)
         case Step::SendRegistrationAndFinish:
             SendRegistrationAndFinish();
             break;
+        case Step::StartDownload:
+            StartDownloadWorker();
+            break;
+        case Step::StartInstallation:
+            StartInstallationWorker();
+            break;
         case Step::AddDownloadBanners:
         case Step::ReplaceWithInstallBanners:
-        case Step::StartDownload:
-        case Step::StartInstallation:
             break;
         }
+    }
+}
+
+void CMainDlg::StartDownloadWorker()
+{
+    DownloadJob job;
+    job.wizard = m_hWnd;
+    job.progress = GetDlgItem(IDC_PROGRESS);
+    job.link = m_strDownloadLink;
+    job.packagePath = GetPackagePath();
+    job.appName = AfxGetApp()->GetAppName();
+    job.package = &m_filePackage;
+    job.downloaded = &m_lDownloaded;
+    job.connection = &m_downloadConnection;
+    m_downloadThread = BeginThread([job] { DownloadThreadProc(job); });
+}
+
+void CMainDlg::StartInstallationWorker()
+{
+    InstallJob job;
+    job.wizard = m_hWnd;
+    job.progress = GetDlgItem(IDC_PROGRESS);
+    job.folderBox = GetDlgItem(IDC_FOLDER);
+    job.packagePath = GetPackagePath();
+    job.appName = AfxGetApp()->GetAppName();
+    m_installThread = BeginThread([job] { InstallThreadProc(job); });
+}
+
+void CMainDlg::OnWorkerRequest(WPARAM request)
+{
+    switch (static_cast<WorkerRequest>(request)) {
+    case WorkerRequest::DisableNext:
+        ::EnableWindow(GetDlgItem(IDC_NEXT), FALSE);
+        break;
+    case WorkerRequest::ShowNextBanner:
+        break;
+    case WorkerRequest::ShowProgressBar:
+        SetVisible(IDC_PROGRESS, true);
+        break;
+    case WorkerRequest::ShowOptionsPage:
+        ShowPage(Wizard::PAGE_OPTIONS);
+        break;
     }
 }
 
 void CMainDlg::SendRegistrationAndFinish()
 {
     m_nPage = Wizard::PAGE_REGISTRATION;
+    const std::wstring name = ControlText(IDC_NAME);
+    const std::wstring email = ControlText(IDC_EMAIL);
+    if (!name.empty() || !email.empty()) {
+        ::CoInitialize(nullptr);
+        ServiceInstallation::CServiceInstallation client;
+        client.SendStatisticUserByProductIdWid(name, L"", email, m_strCountryIso2,
+                                               m_pLangManager->Get_Language_Code(), 1.0, m_strWid);
+    }
+    OnCheckDesktopShortcut();
+    OnCheckMonitoring();
+    FinishInstallation();
     EndDialog(0);
 }
 
@@ -200,6 +252,10 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     switch (message) {
     case WM_GOTO_PAGE:
         ShowPage(static_cast<int>(wParam));
+        result = 0;
+        return true;
+    case WM_WORKER_REQUEST:
+        OnWorkerRequest(wParam);
         result = 0;
         return true;
     case WM_COMMAND:
@@ -251,6 +307,18 @@ bool CMainDlg::OnCommand(int id)
         return true;
     case IDC_CLOSE_BUTTON:
         OnCloseButton();
+        return true;
+    case IDC_OPTION_SHORTCUT:
+        OnCheckDesktopShortcut();
+        return true;
+    case IDC_OPTION_TRAY:
+        OnCheckTrayIcon();
+        return true;
+    case IDC_OPTION_MONITORING:
+        OnCheckMonitoring();
+        return true;
+    case IDC_OPTION_UPDATES:
+        OnCheckAutoUpdate();
         return true;
     default:
         return false;
@@ -308,14 +376,31 @@ void CMainDlg::RequestCancel()
         product.SetDword(L"MainDlgMode", static_cast<uint32_t>(m_nPage));
 }
 
+// The download worker must be done with the package file before the file
+// is closed and deleted: its internet handles are closed so that a blocked
+// read returns, and it is waited for while its sent messages are answered.
+void CMainDlg::StopDownloadWorker()
+{
+    if (!m_downloadThread)
+        return;
+    m_downloadConnection.CloseAll();
+    WaitAnsweringSentMessages(m_downloadThread.Get(), 30000);
+}
+
 void CMainDlg::OnCancelButton()
 {
     RequestCancel();
+    StopDownloadWorker();
     if (m_filePackage.IsOpen())
         m_filePackage.Close();
     const std::wstring path = GetPackagePath();
     if (m_lDownloaded == 0 && !path.empty() && ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
         ::DeleteFileW(path.c_str());
+    if (m_nPage == Wizard::PAGE_REGISTRATION) {
+        OnCheckDesktopShortcut();
+        OnCheckMonitoring();
+        FinishInstallation();
+    }
     EndDialog(0);
 }
 

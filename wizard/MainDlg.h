@@ -4,6 +4,8 @@
 #include "framework/Dialog.h"
 #include "framework/File.h"
 #include "framework/RichEdit.h"
+#include "framework/UniqueHandle.h"
+#include "setup/DownloadWorker.h"
 #include "lang/IMultilanguage.h"
 
 #include <string>
@@ -60,13 +62,24 @@ private:
     void MoveButtons();
     void SendRegistrationAndFinish();
     void RequestCancel();
-    void StoreOptionValue(const wchar_t* name, int checkBox);
+    void StopDownloadWorker();
+    void StartDownloadWorker();
+    void StartInstallationWorker();
+    void OnWorkerRequest(WPARAM request);
+
+    // The options page and the end of the wizard.
+    bool IsChecked(int checkBox) const;
+    void OnCheckDesktopShortcut();
+    void OnCheckTrayIcon();
+    void OnCheckMonitoring();
+    void OnCheckAutoUpdate();
+    void FinishInstallation();
 
     std::wstring ControlText(int id) const;
 
     HICON m_hIcon;
     int m_nPage = 1;
-    long m_lDownloaded = 0;
+    volatile LONG m_lDownloaded = 0;
     AsLanguage_Manager* m_pLangManager;
     int m_nLicenceAccepted = 0;
     CFile m_filePackage;
@@ -77,4 +90,8 @@ private:
     int m_nNextX = 660;
     int m_nButtonsY = 437;
     std::wstring m_strPackagePath;
+
+    DownloadConnection m_downloadConnection;
+    UniqueHandle m_downloadThread;
+    UniqueHandle m_installThread;
 };

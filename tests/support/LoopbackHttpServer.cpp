@@ -198,7 +198,7 @@ HttpReply HttpReply::Text(int status, std::string body, std::string contentType)
     return reply;
 }
 
-LoopbackHttpServer::LoopbackHttpServer()
+LoopbackHttpServer::LoopbackHttpServer(uint16_t port)
 {
     m_defaultReply = HttpReply::Text(404, "<html><body>Not Found</body></html>", "text/html");
     if (!m_winsock.IsStarted())
@@ -209,7 +209,7 @@ LoopbackHttpServer::LoopbackHttpServer()
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
+    address.sin_port = htons(port);
     int length = sizeof address;
     if (::bind(AsSocket(m_listener.Get()), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(AsSocket(m_listener.Get()), SOMAXCONN) != 0 ||

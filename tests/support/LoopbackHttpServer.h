@@ -99,7 +99,8 @@ struct HttpReply
 class LoopbackHttpServer
 {
 public:
-    LoopbackHttpServer();
+    // port 0: an ephemeral port.
+    explicit LoopbackHttpServer(uint16_t port = 0);
     ~LoopbackHttpServer();
     LoopbackHttpServer(const LoopbackHttpServer&) = delete;
     LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;

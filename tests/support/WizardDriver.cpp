@@ -76,6 +76,13 @@ void WizardDriver::Post(UINT message, WPARAM wParam, LPARAM lParam)
     ::PostMessageW(m_window, message, wParam, lParam);
 }
 
+void WizardDriver::Type(int id, const std::wstring& text)
+{
+    for (wchar_t unit : text)
+        ::PostMessageW(Control(id), WM_CHAR, unit, 1);
+    Settle();
+}
+
 LRESULT WizardDriver::Send(UINT message, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;
@@ -166,6 +173,9 @@ void MessageBoxWindow::Answer(int button) const
 {
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(window, button)));
+    // Answered means gone: the next search must not find this box again.
+    const HWND box = window;
+    WizardDriver::WaitUntil([box] { return !::IsWindow(box) || !::IsWindowVisible(box); }, 5000);
 }
 
 namespace {

@@ -37,6 +37,9 @@ public:
     // A click posted without waiting (for clicks that open a message box).
     void PostClick(int id);
     void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Types the text into an edit control, one character message per UTF-16
+    // code unit, as the keyboard would deliver it.
+    void Type(int id, const std::wstring& text);
     // Sends a message and waits for its result.
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // Lets the wizard handle everything posted to it so far.
