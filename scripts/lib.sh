@@ -17,9 +17,6 @@ test_arch() {
   if "$probe" 2>/dev/null; then echo i686; else echo x86_64; fi
 }
 
-# The statistics service port of the test builds (a test server listens there).
-test_stats_port=48213
-
 # configure_and_build <folder under build/> <build type> [cmake options...]
 # The folder name is the architecture unless a toolchain option says otherwise.
 configure_and_build() {

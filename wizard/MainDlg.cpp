@@ -49,6 +49,22 @@ CMainDlg::~CMainDlg() = default;
 
 void CMainDlg::DoDataExchange(CDataExchange& dx)
 {
+    DDX_Control(dx, IDC_PROGRESS, m_progress);
+    DDX_Control(dx, IDC_HELP_BUTTON, m_btnHelp);
+    DDX_Control(dx, IDC_CANCEL_BUTTON, m_btnCancel);
+    DDX_Control(dx, IDC_BACK, m_btnBack);
+    DDX_Control(dx, IDC_NEXT, m_btnNext);
+    DDX_Control(dx, IDC_SPANISH, m_btnSpanish);
+    DDX_Control(dx, IDC_ENGLISH, m_btnEnglish);
+    DDX_Control(dx, IDC_FRENCH, m_btnFrench);
+    DDX_Control(dx, IDC_GERMAN, m_btnGerman);
+    DDX_Control(dx, IDC_ITALIAN, m_btnItalian);
+    DDX_Control(dx, IDC_BROWSE, m_btnBrowse);
+    DDX_Control(dx, IDC_BANNER, m_banner);
+    DDX_Control(dx, IDC_COUNTRY, m_comboCountry);
+    DDX_Control(dx, IDC_CLOSE_BUTTON, m_btnClose);
+    for (std::size_t i = 0; i < std::size(kLabelIds); ++i)
+        DDX_Control(dx, kLabelIds[i], m_labels[i]);
     DDX_Check(dx, IDC_ACCEPT_LICENCE, m_nLicenceAccepted);
     DDX_Text(dx, IDC_SPACE_AVAILABLE, m_strSpaceAvailable);
     DDX_Text(dx, IDC_SPACE_REQUIRED, m_strSpaceRequired);
@@ -72,13 +88,16 @@ BOOL CMainDlg::OnInitDialog()
     ReadSettingsBlock(records);
     ApplySettingsBlock(records, *this);
 
+    LoadSkinImages();
     Apply_Language(0);
     SetDefaultFolder();
     ShowPage(FindInstalledProduct() ? Wizard::PAGE_ALREADY_INSTALLED : Wizard::PAGE_WELCOME);
     ApplySkin();
     SaveLanguageValue(m_pLangManager->Get_Selected_Language());
+    FillCountryList();
 
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    LoadCloseButtonImages();
 
     for (int box : {IDC_OPTION_SHORTCUT, IDC_OPTION_TRAY, IDC_OPTION_MONITORING, IDC_OPTION_UPDATES})
         ::SendMessageW(GetDlgItem(box), BM_SETCHECK, BST_CHECKED, 0);
@@ -182,7 +201,10 @@ void CMainDlg::ShowPage(int page)
             StartInstallationWorker();
             break;
         case Step::AddDownloadBanners:
+            AddDownloadBanners();
+            break;
         case Step::ReplaceWithInstallBanners:
+            ReplaceWithInstallBanners();
             break;
         }
     }
@@ -220,6 +242,7 @@ void CMainDlg::OnWorkerRequest(WPARAM request)
         ::EnableWindow(GetDlgItem(IDC_NEXT), FALSE);
         break;
     case WorkerRequest::ShowNextBanner:
+        m_banner.ShowNextItem();
         break;
     case WorkerRequest::ShowProgressBar:
         SetVisible(IDC_PROGRESS, true);
@@ -265,6 +288,31 @@ bool CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(m_hIcon);
         return true;
+    case WM_ERASEBKGND:
+        PaintBackground(reinterpret_cast<HDC>(wParam));
+        result = TRUE;
+        return true;
+    case WM_PAINT:
+        if (!::IsIconic(m_hWnd))
+            return false;
+        {
+            CPaintDC dc(m_hWnd);
+            ::SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+            RECT client{};
+            ::GetClientRect(m_hWnd, &client);
+            const int x = (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+            const int y = (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+            ::DrawIcon(dc.GetSafeHdc(), x, y, m_hIcon);
+        }
+        result = 0;
+        return true;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORSCROLLBAR:
+        result = OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+        return result != 0;
     case WM_NCHITTEST:
         // The whole background acts as a title bar: the window has none.
         result = ::DefWindowProcW(m_hWnd, message, wParam, lParam);
@@ -379,12 +427,16 @@ void CMainDlg::RequestCancel()
 // The download worker must be done with the package file before the file
 // is closed and deleted: its internet handles are closed so that a blocked
 // read returns, and it is waited for while its sent messages are answered.
+// Some HTTP clients (Wine's) do not let a close interrupt a read that waits
+// for a stalled server; the wait is therefore bounded. A worker still
+// blocked then finds the cancel flag raised when its read returns and
+// touches the file no more, and it ends with the process.
 void CMainDlg::StopDownloadWorker()
 {
     if (!m_downloadThread)
         return;
     m_downloadConnection.CloseAll();
-    WaitAnsweringSentMessages(m_downloadThread.Get(), 30000);
+    WaitAnsweringSentMessages(m_downloadThread.Get(), 3000);
 }
 
 void CMainDlg::OnCancelButton()
@@ -406,6 +458,23 @@ void CMainDlg::OnCancelButton()
 
 void CMainDlg::Apply_Language(int language)
 {
+    static constexpr struct
+    {
+        int language;
+        UINT download, licence, install, upgrade;
+    } kTitles[] = {
+        {1, 177, 179, 178, 205}, {2, 195, 202, 196, 207}, {3, 191, 201, 192, 206},
+        {4, 199, 204, 200, 209}, {5, 198, 203, 197, 208},
+    };
+    for (const auto& titles : kTitles) {
+        if (titles.language != language)
+            continue;
+        HMODULE module = AfxGetInstanceHandle();
+        m_imgTitleDownload.LoadFromResource(titles.download, module);
+        m_imgTitleLicence.LoadFromResource(titles.licence, module);
+        m_imgTitleInstall.LoadFromResource(titles.install, module);
+        m_imgTitleUpgrade.LoadFromResource(titles.upgrade, module);
+    }
     if (!LoadLicence(language))
         return;
 

@@ -1,6 +1,12 @@
 #pragma once
 
 #include "app/DistributionSettings.h"
+#include "controls/BannerBoard.h"
+#include "controls/IconComboBox.h"
+#include "controls/Label.h"
+#include "controls/PngButton.h"
+#include "controls/SmartBitmap.h"
+#include "controls/TextProgressCtrl.h"
 #include "framework/Dialog.h"
 #include "framework/File.h"
 #include "framework/RichEdit.h"
@@ -8,6 +14,7 @@
 #include "setup/DownloadWorker.h"
 #include "lang/IMultilanguage.h"
 
+#include <iterator>
 #include <string>
 
 class AsLanguage_Manager;
@@ -54,7 +61,16 @@ private:
     void OnAcceptLicence();
     bool LoadLicence(int language);
 
+    // The skin: images, background painting, control colours and styles.
+    void LoadSkinImages();
     void ApplySkin();
+    void PaintBackground(HDC dc);
+    LRESULT OnCtlColor(HDC dc, HWND control, UINT message);
+    CLabel& Label(int id);
+    void AddDownloadBanners();
+    void ReplaceWithInstallBanners();
+    void FillCountryList();
+    void LoadCloseButtonImages();
 
     // Page set-up steps that act on several controls.
     void SetVisible(int id, bool visible);
@@ -79,17 +95,43 @@ private:
 
     HICON m_hIcon;
     int m_nPage = 1;
+    CTextProgressCtrl m_progress;
     volatile LONG m_lDownloaded = 0;
+    SmartBitmap m_imgBackground;
+    SmartBitmap m_imgHeader;
+    SmartBitmap m_imgPanel;
+    CRichEditCtrl m_richLicence;
     AsLanguage_Manager* m_pLangManager;
+    PngButton m_btnHelp;
     int m_nLicenceAccepted = 0;
     CFile m_filePackage;
     std::wstring m_strSpaceAvailable;
     std::wstring m_strSpaceRequired;
-    CRichEditCtrl m_richLicence;
+    PngButton m_btnCancel;
+    PngButton m_btnBack;
+    PngButton m_btnNext;
+    PngButton m_btnSpanish;
+    PngButton m_btnEnglish;
+    PngButton m_btnFrench;
+    PngButton m_btnGerman;
+    PngButton m_btnItalian;
+    SmartBitmap m_imgTitleDownload;
+    SmartBitmap m_imgTitleLicence;
+    SmartBitmap m_imgTitleInstall;
+    SmartBitmap m_imgTitleUpgrade;
+    SmartBitmap m_imgUpgradePicture;
+    PngButton m_btnBrowse;
+    BannerBoard m_banner;
+    CIconComboBox m_comboCountry;
     int m_nCancelX = 565;
     int m_nNextX = 660;
     int m_nButtonsY = 437;
     std::wstring m_strPackagePath;
+    PngButton m_btnClose;
+    // The wizard's texts, in the order of kLabelIds.
+    static constexpr int kLabelIds[] = {1006, 1031, 1038, 1036, 1018, 1019, 1020, 1021, 1037, 1007, 1041,
+                                        1043, 1045, 1046, 1242, 1243, 1244, 1245, 1257, 1258, 1259, 1260};
+    CLabel m_labels[std::size(kLabelIds)];
 
     DownloadConnection m_downloadConnection;
     UniqueHandle m_downloadThread;

@@ -83,8 +83,8 @@ void CMainDlg::UpdateDiskSpace()
     if (::GetDiskFreeSpaceExW(root.c_str(), nullptr, nullptr, &totalFree))
         m_strSpaceAvailable = FormatFreeSpace(totalFree.QuadPart, mb, m_pLangManager->Get_Text(ITEM_UNIT_GB));
     m_strSpaceRequired = FormatRequiredSpace(mb);
-    ::SetWindowTextW(GetDlgItem(IDC_SPACE_AVAILABLE), m_strSpaceAvailable.c_str());
-    ::SetWindowTextW(GetDlgItem(IDC_SPACE_REQUIRED), m_strSpaceRequired.c_str());
+    Label(IDC_SPACE_AVAILABLE).SetText(m_strSpaceAvailable);
+    Label(IDC_SPACE_REQUIRED).SetText(m_strSpaceRequired);
 }
 
 void CMainDlg::OnAcceptLicence()

@@ -2,6 +2,7 @@
 
 #include "app/ProductKey.h"
 #include "setup/WorkerProtocol.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/WizardDriver.h"
 
@@ -64,10 +65,12 @@ protected:
     }
 
     // As the wizard's own flow would: the download page first (it brings
-    // Next and Cancel, which the welcome page hides), then the page.
+    // Next and Cancel, which the welcome page hides, and starts the download,
+    // which stalls), then the page.
     void GoToPageFromDownload(int page)
     {
         m_wizard.Post(WM_GOTO_PAGE, 2);
+        m_wizard.Settle();
         m_wizard.Post(WM_GOTO_PAGE, static_cast<WPARAM>(page));
         m_wizard.Settle();
     }
@@ -87,5 +90,16 @@ protected:
     void TearDown() override { m_wizard.Kill(); }
 
     ProductKeyCleaner m_cleaner;
+    // The compiled-in package link of the build under test: a download that
+    // starts and then waits, as on a very slow line.
+    LoopbackHttpServer m_packageSite{VELTO_TEST_DOWNLOAD_PORT};
     WizardDriver m_wizard;
+
+    WizardTest()
+    {
+        HttpReply stalled = HttpReply::Text(200, std::string(1 << 20, 'p'), "application/octet-stream");
+        stalled.trickleBytes = 1;
+        stalled.trickleDelayMs = 60000;
+        m_packageSite.SetDefaultReply(stalled);
+    }
 };

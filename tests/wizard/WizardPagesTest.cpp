@@ -34,8 +34,7 @@ TEST_F(WizardTest, TheFirstRunOpensTheWelcomePageAndStoresTheStartValues)
 TEST_F(WizardTest, GotoPageShowsExactlyThePagesControls)
 {
     StartWizard();
-    m_wizard.Post(WM_GOTO_PAGE, 2);
-    for (int page : {2, 3, 5, 6, 8, 4, 2}) {
+    for (int page : {2, 3, 5, 6, 8, 4}) {
         m_wizard.Post(WM_GOTO_PAGE, static_cast<WPARAM>(page));
         m_wizard.Settle();
         EXPECT_EQ(VisiblePageControls(), ExpectedVisible(page)) << "page " << page;
