@@ -3,10 +3,10 @@
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_root="$root/build"
 
-# The product is always built for 32-bit Windows (build/i686). Tests run that
-# build when this machine can execute 32-bit x86 code; where it cannot (some
-# virtual machines switch 32-bit emulation off), they run the same sources
-# built for 64-bit Windows (build/x86_64) under 64-bit Wine.
+# The product is always built for 32-bit Windows (build/i686). Tests run a
+# 32-bit test build when this machine can execute 32-bit x86 code; where it
+# cannot (some virtual machines switch 32-bit emulation off), they run the
+# same sources built for 64-bit Windows under 64-bit Wine. This tells which.
 test_arch() {
   local probe="$build_root/ia32-probe"
   mkdir -p "$build_root"
