@@ -92,3 +92,17 @@ TEST_F(BuildCommandTest, BuildModeShowsNoWindow)
     EXPECT_EQ(process.Wait(30000), 0u);
     EXPECT_TRUE(FileExists(output));
 }
+
+TEST_F(BuildCommandTest, ACopyThatRunsOutOfSpaceIsRemovedAndTheExitCodeSaysSo)
+{
+    const wchar_t* disk = _wgetenv(L"VELTO_FULL_DISK");
+    if (!disk)
+        GTEST_SKIP() << "no size-limited disk (scripts/test mounts one when run as root)";
+    // The disk holds exactly the program's pages; a long record needs more.
+    const std::wstring output = ToWindowsPath(disk) + L"\\full.exe";
+    const std::wstring record = L"JOIN_LINK=http://join.example/" + std::wstring(8000, L'x');
+    const auto exitCode = RunGuide(L"-build " + Quoted(output) + L" " + record);
+    ASSERT_TRUE(exitCode);
+    EXPECT_NE(*exitCode, 0u);
+    EXPECT_FALSE(FileExists(output)) << "an incomplete copy must not be left behind";
+}
