@@ -1,6 +1,7 @@
 """Checks the resources of the shipped executable: a 32-bit GUI program with
-the administrator manifest (type 24, id 1), the program icon 128 and the
-wizard dialog template 102."""
+the administrator manifest (type 24, id 1), the program icon 128, the wizard
+dialog template 102, the licence documents and every PNG image with its size
+and kind."""
 import os
 import struct
 import sys
@@ -55,6 +56,65 @@ class ProductResources(unittest.TestCase):
         self.assertTrue(ex_style & WS_EX_APPWINDOW)
         cx, cy = struct.unpack_from("<hh", template, 4 + 12 + 2 + 4)
         self.assertEqual((cx, cy), (530, 318))
+
+
+# The skin's images: id -> (width, height, has alpha). Titles of the other
+# languages have their own widths and heights within the given ranges.
+SKIN = {132: (798, 525, False), 175: (695, 60, False), 176: (695, 210, False), 190: (113, 80, True),
+        221: (64, 21, False), 1249: (1, 21, False), 1250: (1, 25, False), 1251: (4, 25, False),
+        1252: (4, 25, False), 214: (113, 80, True)}
+SKIN.update({i: (336, 42, True) for i in (177, 178, 179, 205, 193, 194)})
+SKIN.update({i: (48, 70, True) for i in (137, 138, 139)})
+SKIN.update({i: (695, 60, False) for i in range(165, 175)})
+SKIN.update({i: (62, 23, False) for i in (180, 181, 182)})
+SKIN.update({i: (88, 26, False) for i in (187, 188, 189)})
+SKIN.update({i: (113, 80, True) for i in (210, 211, 212, 213, 215)})
+SKIN.update({i: (44, 18, True) for i in (218, 219, 220)})
+OTHER_TITLES = (191, 192, 195, 196, 197, 198, 199, 200, 201, 202, 203, 204, 206, 207, 208, 209)
+FLAGS = range(1049, 1242)
+
+
+def png_header(data):
+    if data[:8] != b"\x89PNG\r\n\x1a\n" or data[12:16] != b"IHDR":
+        return None
+    width, height, depth, colour = struct.unpack_from(">IIBB", data, 16)
+    return width, height, depth, colour
+
+
+class ProductImages(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.pngs = {name: data for (kind, name), data in pe_resources.resources(EXE).items() if kind == "PNG"}
+
+    def test_skin_images_have_their_sizes_and_kinds(self):
+        for image_id, (width, height, alpha) in SKIN.items():
+            with self.subTest(image=image_id):
+                header = png_header(self.pngs[image_id])
+                self.assertEqual(header[:2], (width, height))
+                self.assertEqual(header[2], 8)
+                self.assertEqual(header[3], 6 if alpha else 2)
+
+    def test_translated_titles_fit_their_ranges_and_italian_download_is_430_wide(self):
+        for image_id in OTHER_TITLES:
+            with self.subTest(image=image_id):
+                width, height, _, colour = png_header(self.pngs[image_id])
+                self.assertTrue(351 <= width <= 430 and 41 <= height <= 45, (width, height))
+                self.assertEqual(colour, 6)
+        self.assertEqual(png_header(self.pngs[198])[0], 430)
+
+    def test_every_flag_id_is_there_once_with_alpha(self):
+        for image_id in FLAGS:
+            with self.subTest(flag=image_id):
+                width, height, _, colour = png_header(self.pngs[image_id])
+                self.assertTrue(16 <= width <= 22 and 9 <= height <= 20, (width, height))
+                self.assertEqual(colour, 6)
+        expected = set(SKIN) | set(OTHER_TITLES) | set(FLAGS)
+        self.assertEqual(set(self.pngs), expected, "no image missing, none extra")
+
+    def test_the_licence_documents_are_rtf(self):
+        for name in (133, 135, 136, 216, 217):
+            with self.subTest(licence=name):
+                self.assertTrue(pe_resources.resources(EXE)[("RTF", name)].startswith(b"{\\rtf1"))
 
 
 if __name__ == "__main__":
