@@ -140,6 +140,16 @@ bool PngEncoder(CLSID& clsid)
 
 } // namespace
 
+COLORREF WizardDriver::PixelAt(int x, int y) const
+{
+    ::RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::Sleep(300);
+    HDC window = ::GetDC(m_window);
+    const COLORREF colour = ::GetPixel(window, x, y);
+    ::ReleaseDC(m_window, window);
+    return colour;
+}
+
 bool WizardDriver::SaveScreenshot(const std::wstring& path) const
 {
     ::RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);

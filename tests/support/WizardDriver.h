@@ -51,6 +51,10 @@ public:
     // The set of visible controls among the given ids.
     std::vector<int> VisibleAmong(const std::vector<int>& ids) const;
 
+    // The colour the wizard shows at a point of its client area, after a
+    // repaint.
+    COLORREF PixelAt(int x, int y) const;
+
     // Saves what the wizard shows as a PNG file.
     bool SaveScreenshot(const std::wstring& path) const;
 

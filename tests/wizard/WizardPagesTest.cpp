@@ -114,3 +114,29 @@ TEST_F(WizardTest, CancelOnEachPageStoresThePageAndEndsTheWizard)
         EXPECT_EQ(StoredDword(L"Tray"), 1u);
     }
 }
+
+// The painted background: the header band and panel on every page but the
+// welcome page, the separators on the licence and registration pages.
+TEST_F(WizardTest, TheBackgroundIsPaintedPerPage)
+{
+    constexpr COLORREF kSeparator = RGB(249, 249, 249);
+    StartWizard();
+    const COLORREF welcomeGap = m_wizard.PixelAt(300, 197); // between two language buttons
+    EXPECT_EQ(welcomeGap, RGB(255, 255, 255)) << "no header band on the welcome page";
+
+    GoToPageFromDownload(2);
+    EXPECT_NE(m_wizard.PixelAt(300, 197), welcomeGap) << "the header band from page 2 on";
+
+    GoToPageFromDownload(3);
+    EXPECT_EQ(m_wizard.PixelAt(660, 347), kSeparator);
+    EXPECT_EQ(m_wizard.PixelAt(660, 348), kSeparator);
+    EXPECT_NE(m_wizard.PixelAt(660, 346), kSeparator);
+    EXPECT_NE(m_wizard.PixelAt(686, 348), kSeparator) << "the line ends before x 685";
+
+    GoToPageFromDownload(6);
+    EXPECT_EQ(m_wizard.PixelAt(100, 348), kSeparator);
+    EXPECT_NE(m_wizard.PixelAt(100, 347), kSeparator);
+
+    GoToPageFromDownload(5);
+    EXPECT_NE(m_wizard.PixelAt(100, 348), kSeparator);
+}
