@@ -171,3 +171,21 @@ TEST_F(InstallFlowTest, FinishWithBothFieldsEmptySendsNothing)
     EXPECT_TRUE(m_statistics.Requests().empty());
     EXPECT_FALSE(StoredDword(L"MainDlgMode")) << "Finish is no cancel";
 }
+
+TEST_F(InstallFlowTest, AnHtmlPageServedAsThePackageIsReportedWhenItCannotStart)
+{
+    HttpReply page = PackageReply(L"not-a-package.bin");
+    page.headers = {{"Content-Type", "text/html"}};
+    m_site.SetRoute(kPackagePath, page);
+    StartDistribution();
+    DownloadInLanguage(1026); // a 200 answer is a download like any other
+    ASSERT_TRUE(m_wizard.Click(1000));
+    const MessageBoxWindow failure = WaitForMessageBox(m_wizard.ProcessId(), 120000);
+    ASSERT_TRUE(failure) << "the page cannot be started as an installer, and the user is told";
+    EXPECT_EQ(failure.caption, L"VeltoPCCleanerSetup");
+    EXPECT_FALSE(failure.text.empty());
+    failure.Answer(IDOK);
+    EXPECT_TRUE(OnPage(4));
+    EXPECT_FALSE(m_wizard.Enabled(1000));
+    EXPECT_TRUE(m_wizard.Enabled(1002));
+}

@@ -139,4 +139,9 @@ TEST_F(WizardTest, TheBackgroundIsPaintedPerPage)
 
     GoToPageFromDownload(5);
     EXPECT_NE(m_wizard.PixelAt(100, 348), kSeparator);
+
+    // The background acts as the title bar the window does not have.
+    POINT background{300, 120};
+    ::ClientToScreen(m_wizard.Window(), &background);
+    EXPECT_EQ(m_wizard.Send(WM_NCHITTEST, 0, MAKELPARAM(background.x, background.y)), HTCAPTION);
 }
