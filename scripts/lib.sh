@@ -14,14 +14,16 @@ test_arch() {
     cc -O1 -no-pie -static -o "$probe" "$root/tools/ia32-probe.c" 2>/dev/null \
       || cc -O1 -no-pie -o "$probe" "$root/tools/ia32-probe.c"
   fi
-  if "$probe" 2>/dev/null; then echo i686; else echo x86_64; fi
+  # The probe dies by a signal where it cannot; the shell that waits for it
+  # reports that on its own error output, which goes nowhere here.
+  if sh -c '"$1" 2>/dev/null' _ "$probe" 2>/dev/null; then echo i686; else echo x86_64; fi
 }
 
 # configure_and_build <folder under build/> <build type> [cmake options...]
 # The folder name is the architecture unless a toolchain option says otherwise.
 configure_and_build() {
   local folder="$1" type="$2"
-  local arch="${folder#test-}"
+  local arch="${folder##*-}"
   cmake -S "$root" -B "$build_root/$folder" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" \
     -DCMAKE_BUILD_TYPE="$type" "${@:3}" >/dev/null

@@ -6,7 +6,8 @@
 #include <string.h>
 #include <sys/mman.h>
 
-static uint64_t saved_rsp;
+// Referenced only from the assembly below: kept global and marked used.
+__attribute__((used)) uint64_t saved_rsp;
 
 int main(void)
 {
