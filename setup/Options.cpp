@@ -1,32 +1,13 @@
 #include "setup/Options.h"
 
 #include "app/ProductKey.h"
+#include "framework/ComPtr.h"
 #include "framework/RegKey.h"
 
 #include <objidl.h>
 #include <shlobj.h>
 
 namespace {
-
-template <typename Interface>
-class ComPointer
-{
-public:
-    ComPointer() = default;
-    ~ComPointer()
-    {
-        if (m_pointer)
-            m_pointer->Release();
-    }
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    Interface* operator->() const { return m_pointer; }
-    Interface* Get() const { return m_pointer; }
-    void** Receive() { return reinterpret_cast<void**>(&m_pointer); }
-
-private:
-    Interface* m_pointer = nullptr;
-};
 
 std::wstring AllUsersDesktop(HWND owner)
 {
@@ -51,13 +32,13 @@ HRESULT CreateShortcut(const std::wstring& linkPath, const std::wstring& target)
     if (!::GetFullPathNameW(target.c_str(), MAX_PATH, absolute, nullptr))
         return E_FAIL;
 
-    ComPointer<IShellLinkW> link;
+    ComPtr<IShellLinkW> link;
     HRESULT status = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                        IID_IShellLinkW, link.Receive());
+                                        IID_IShellLinkW, link.ReceiveVoid());
     if (FAILED(status))
         return status;
-    ComPointer<IPersistFile> file;
-    status = link->QueryInterface(IID_IPersistFile, file.Receive());
+    ComPtr<IPersistFile> file;
+    status = link->QueryInterface(IID_IPersistFile, file.ReceiveVoid());
     if (SUCCEEDED(status))
         status = link->SetPath(absolute);
     if (SUCCEEDED(status))

@@ -76,12 +76,7 @@ void StyleLabel(CLabel& label, int id)
 
 bool LoadPng(SmartBitmap& image, UINT id)
 {
-    HMODULE module = AfxGetInstanceHandle();
-    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), L"PNG");
-    const DWORD size = found ? ::SizeofResource(module, found) : 0;
-    HGLOBAL loaded = size ? ::LoadResource(module, found) : nullptr;
-    const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
-    return bytes && image.LoadFromBuffer(bytes, size);
+    return image.LoadFromResource(id, AfxGetInstanceHandle());
 }
 
 } // namespace
