@@ -147,7 +147,12 @@ bool InstallFlowTest::OnPage(int page) const
 
 bool InstallFlowTest::WaitForPage(int page, DWORD milliseconds)
 {
-    return WizardDriver::WaitUntil([&] { return OnPage(page); }, milliseconds);
+    if (!WizardDriver::WaitUntil([&] { return OnPage(page); }, milliseconds))
+        return false;
+    // The page's first control shows while its set-up still runs (Next is
+    // enabled a few steps later); a round trip waits for the set-up's end.
+    m_wizard.Settle();
+    return true;
 }
 
 void InstallFlowTest::DownloadInLanguage(int button)
