@@ -6,14 +6,24 @@
 
 bool TestProcess::Start(const std::wstring& commandLine)
 {
+    m_job.Reset(::CreateJobObjectW(nullptr, nullptr));
+    if (m_job) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        ::SetInformationJobObject(m_job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back(L'\0');
-    if (!::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &info))
+    // Suspended until it is in the job, so that nothing it starts escapes.
+    if (!::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                          nullptr, &startup, &info))
         return false;
+    if (m_job)
+        ::AssignProcessToJobObject(m_job.Get(), info.hProcess);
+    ::ResumeThread(info.hThread);
     ::CloseHandle(info.hThread);
     m_process.Reset(info.hProcess);
     m_id = info.dwProcessId;
@@ -31,10 +41,13 @@ std::optional<DWORD> TestProcess::Wait(DWORD milliseconds)
 
 void TestProcess::Kill()
 {
+    if (m_job)
+        ::TerminateJobObject(m_job.Get(), 1);
     if (m_process && ::WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT) {
         ::TerminateProcess(m_process.Get(), 1);
         ::WaitForSingleObject(m_process.Get(), 10000);
     }
+    m_job.Reset();
 }
 
 std::optional<DWORD> RunToEnd(const std::wstring& commandLine, DWORD milliseconds)

@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 
-// A process started by a test; ended (by id) when the object goes away if it
-// is still running.
+// A process started by a test, in a job of its own: everything it starts
+// (installers, the installed product) belongs to the job too, and the whole
+// job ends when the object goes away, so no test leaves processes behind for
+// the next one (or holds the test runner's output open).
 class TestProcess
 {
 public:
@@ -15,11 +17,13 @@ public:
 
     // Exit code once the process has ended within the time, else nothing.
     std::optional<DWORD> Wait(DWORD milliseconds);
+    // Ends the process and everything it started.
     void Kill();
     DWORD Id() const { return m_id; }
     HANDLE Handle() const { return m_process.Get(); }
 
 private:
+    UniqueHandle m_job;
     UniqueHandle m_process;
     DWORD m_id = 0;
 };
