@@ -146,21 +146,9 @@ void BannerBoard::DrawItemTexts(CDC* pDC, const BoardItem& item)
 
 LRESULT BannerBoard::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (PaintOnRequest(m_hWnd, message, wParam, [this](CDC* dc, const RECT& rc) { Paint(dc, rc); }))
+        return 0;
     switch (message) {
-    case WM_PAINT: {
-        CPaintDC dc(m_hWnd);
-        RECT rc{};
-        ::GetClientRect(m_hWnd, &rc);
-        Paint(&dc, rc);
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        CDCRef dc(reinterpret_cast<HDC>(wParam));
-        RECT rc{};
-        ::GetClientRect(m_hWnd, &rc);
-        Paint(&dc, rc);
-        return 0;
-    }
     case WM_TIMER: {
         const LRESULT result = Default();
         OnTimer(wParam);

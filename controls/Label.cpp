@@ -419,6 +419,8 @@ void CLabel::OnLButtonDown()
 
 LRESULT CLabel::WindowProc(UINT message, WPARAM wParam, LPARAM)
 {
+    if (PaintOnRequest(m_hWnd, message, wParam, [this](CDC* dc, const RECT& rc) { Paint(dc, rc); }))
+        return 0;
     switch (message) {
     case WM_TIMER:
         m_bFlashOn = !m_bFlashOn;
@@ -437,20 +439,6 @@ LRESULT CLabel::WindowProc(UINT message, WPARAM wParam, LPARAM)
         m_hDefaultBrush.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
         RedrawLabel();
         return 0;
-    case WM_PAINT: {
-        CPaintDC dc(m_hWnd);
-        RECT rc{};
-        ::GetClientRect(m_hWnd, &rc);
-        Paint(&dc, rc);
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        CDCRef dc(reinterpret_cast<HDC>(wParam));
-        RECT rc{};
-        ::GetClientRect(m_hWnd, &rc);
-        Paint(&dc, rc);
-        return 0;
-    }
     case WM_ERASEBKGND:
         return TRUE;
     default:

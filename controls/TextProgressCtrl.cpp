@@ -94,23 +94,11 @@ void CTextProgressCtrl::OnMarqueeTimer()
 
 LRESULT CTextProgressCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (PaintOnRequest(m_hWnd, message, wParam, [this](CDC* dc, const RECT& rc) { Paint(dc, rc); }))
+        return 0;
     switch (message) {
     case WM_ERASEBKGND:
         return TRUE; // the paint covers the whole area
-    case WM_PAINT: {
-        CPaintDC dc(m_hWnd);
-        RECT rcClient{};
-        ::GetClientRect(m_hWnd, &rcClient);
-        Paint(&dc, rcClient);
-        return 0;
-    }
-    case WM_PRINTCLIENT: {
-        CDCRef dc(reinterpret_cast<HDC>(wParam));
-        RECT rcClient{};
-        ::GetClientRect(m_hWnd, &rcClient);
-        Paint(&dc, rcClient);
-        return 0;
-    }
     case WM_TIMER:
         if (wParam == kMarqueeTimer)
             OnMarqueeTimer();

@@ -188,6 +188,26 @@ private:
     PAINTSTRUCT m_ps{};
 };
 
+// Serves WM_PAINT (a paint session) and WM_PRINTCLIENT (the context the
+// message brings) of a window that paints itself, by one paint function over
+// the client rectangle: paint(CDC*, const RECT&). False for other messages.
+template <typename PaintFunction>
+bool PaintOnRequest(HWND window, UINT message, WPARAM wParam, PaintFunction paint)
+{
+    if (message != WM_PAINT && message != WM_PRINTCLIENT)
+        return false;
+    RECT client{};
+    ::GetClientRect(window, &client);
+    if (message == WM_PAINT) {
+        CPaintDC dc(window);
+        paint(&dc, client);
+    } else {
+        CDCRef dc(reinterpret_cast<HDC>(wParam));
+        paint(&dc, client);
+    }
+    return true;
+}
+
 // Selects an object into a context for a scope and puts the previous object
 // of its kind back when the scope ends, so the object can be deleted after.
 class CSelectGuard
