@@ -1,11 +1,38 @@
 #include "controls/MemDC.h"
 
+#include <algorithm>
+
 namespace {
 // The class atom of the system dialog class.
 constexpr ULONG_PTR kDialogClassAtom = 32770;
 }
 
-CMemDC::CMemDC(CDC* pDC, const RECT* pRect) : m_bMemDC(!pDC->IsPrinting()), m_pDC(pDC)
+HDC OffscreenBuffer::Acquire(HDC windowTarget, int width, int height)
+{
+    if (!m_dc.m_hDC && !m_dc.CreateCompatibleDC(windowTarget))
+        return nullptr;
+    if (width > m_width || height > m_height) {
+        const int newWidth = std::max(width, m_width);
+        const int newHeight = std::max(height, m_height);
+        CBitmap bitmap;
+        if (!bitmap.CreateCompatibleBitmap(windowTarget, newWidth, newHeight))
+            return nullptr;
+        m_dc.SelectObject(bitmap);
+        m_bitmap = std::move(bitmap);
+        m_width = newWidth;
+        m_height = newHeight;
+    }
+    return m_dc.m_hDC;
+}
+
+CMemDC::CMemDC(CDC* pDC, const RECT* pRect) : CMemDC(pDC, pRect, static_cast<OffscreenBuffer*>(nullptr)) {}
+
+CMemDC::CMemDC(CDC* pDC, const RECT* pRect, OffscreenBuffer& buffer)
+    : CMemDC(pDC, pRect, pDC->GetWindow() ? &buffer : nullptr)
+{
+}
+
+CMemDC::CMemDC(CDC* pDC, const RECT* pRect, OffscreenBuffer* buffer) : m_bMemDC(!pDC->IsPrinting()), m_pDC(pDC)
 {
     if (pRect)
         m_rect = *pRect;
@@ -13,10 +40,15 @@ CMemDC::CMemDC(CDC* pDC, const RECT* pRect) : m_bMemDC(!pDC->IsPrinting()), m_pD
         pDC->GetClipBox(m_rect);
 
     if (m_bMemDC) {
-        CreateCompatibleDC(pDC->m_hDC);
         pDC->LPtoDP(m_rect);
-        m_bitmap.CreateCompatibleBitmap(pDC->m_hDC, RectWidth(m_rect), RectHeight(m_rect));
-        m_oldBitmap = SelectObject(m_bitmap);
+        HDC kept = buffer ? buffer->Acquire(pDC->m_hDC, RectWidth(m_rect), RectHeight(m_rect)) : nullptr;
+        if (kept) {
+            Attach(kept, false); // the buffer's, with its bitmap selected for good
+        } else {
+            CreateCompatibleDC(pDC->m_hDC);
+            m_bitmap.CreateCompatibleBitmap(pDC->m_hDC, RectWidth(m_rect), RectHeight(m_rect));
+            m_oldBitmap = SelectObject(m_bitmap);
+        }
         SetMapMode(pDC->GetMapMode());
         SetWindowExt(pDC->GetWindowExt());
         SetViewportExt(pDC->GetViewportExt());

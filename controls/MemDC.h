@@ -8,6 +8,29 @@
 // the size of the area, destruction copies the bitmap onto the target in one
 // block transfer, so layered skin drawing never flickers.
 
+// A memory context and bitmap that a control which paints often keeps
+// between paints, so that a paint need not make and free its off-screen
+// bitmap: on some platforms that costs more than the whole drawing. Window
+// targets share the screen's format, so one buffer serves them all; it grows
+// when a larger area is asked for.
+class OffscreenBuffer
+{
+public:
+    OffscreenBuffer() = default;
+    OffscreenBuffer(const OffscreenBuffer&) = delete;
+    OffscreenBuffer& operator=(const OffscreenBuffer&) = delete;
+
+    // The context, with a bitmap of at least width x height compatible with
+    // the window target selected; null when none can be made.
+    HDC Acquire(HDC windowTarget, int width, int height);
+
+private:
+    CBitmap m_bitmap; // outlives the context it is selected into
+    CDC m_dc;
+    int m_width = 0;
+    int m_height = 0;
+};
+
 // The general scope: draws straight into a printing target, copies the
 // target's mapping so callers keep their logical coordinates, and starts from
 // the background of the window that owns the target.
@@ -16,6 +39,9 @@ class CMemDC : public CDC
 public:
     // A null rectangle means the target's clip box.
     explicit CMemDC(CDC* pDC, const RECT* pRect = nullptr);
+    // Buffers a window target in the caller's kept buffer instead of a
+    // bitmap of its own; other targets are buffered as above.
+    CMemDC(CDC* pDC, const RECT* pRect, OffscreenBuffer& buffer);
     ~CMemDC() override;
     CMemDC(const CMemDC&) = delete;
     CMemDC& operator=(const CMemDC&) = delete;
@@ -24,6 +50,7 @@ public:
     const RECT& GetRect() const { return m_rect; }
 
 private:
+    CMemDC(CDC* pDC, const RECT* pRect, OffscreenBuffer* buffer);
     void FillBackground();
 
     BOOL m_bMemDC;

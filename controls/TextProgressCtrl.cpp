@@ -35,6 +35,12 @@ CTextProgressCtrl::CTextProgressCtrl()
     m_imgTrackRight.LoadFromResource(IDP_PROGRESS_TRACK_RIGHT, module);
     m_imgFill.LoadFromResource(IDP_PROGRESS_FILL, module);
     m_imgMarquee.LoadFromResource(IDP_PROGRESS_MARQUEE, module);
+
+    const int trackHeight = m_imgTrack.GetHeight();
+    m_bSkinOpaque = m_imgTrack.IsOpaque() && m_imgTrackLeft.IsOpaque() && m_imgTrackRight.IsOpaque()
+                    && m_imgFill.IsOpaque() && m_imgTrackLeft.GetHeight() == trackHeight
+                    && m_imgTrackRight.GetHeight() == trackHeight && m_imgTrackLeft.GetWidth() >= kTrackEndWidth
+                    && m_imgTrackRight.GetWidth() >= kTrackEndWidth;
 }
 
 bool CTextProgressCtrl::IsMarquee() const
@@ -57,9 +63,21 @@ COLORREF CTextProgressCtrl::TextOnBarColour() const
     return m_crTextOnBar == CLR_DEFAULT ? ::GetSysColor(COLOR_WINDOW) : m_crTextOnBar;
 }
 
+// Paints the new state at once, before the message that changed it returns
+// (workers rely on that). Drawing straight into the window gives what
+// invalidating and updating would, without the trips through the window
+// manager that a round of WM_ERASEBKGND and WM_PAINT costs, which a worker
+// would otherwise pay on every read. An area that was already invalid keeps
+// its own WM_PAINT.
 void CTextProgressCtrl::Repaint()
 {
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (!::IsWindowVisible(m_hWnd))
+        return; // shown later, it gets a WM_PAINT of its own
+    RECT rcClient{};
+    ::GetClientRect(m_hWnd, &rcClient);
+    CClientDC dc(m_hWnd);
+    if (dc.m_hDC)
+        Paint(&dc, rcClient);
 }
 
 LRESULT CTextProgressCtrl::SetPosition(int position)
@@ -92,6 +110,13 @@ void CTextProgressCtrl::OnMarqueeTimer()
     ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
+void CTextProgressCtrl::PreSubclassWindow()
+{
+    CProgressCtrl::PreSubclassWindow();
+    m_hFont = reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
+    m_strText = GetWindowText();
+}
+
 LRESULT CTextProgressCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (PaintOnRequest(m_hWnd, message, wParam, [this](CDC* dc, const RECT& rc) { Paint(dc, rc); }))
@@ -99,6 +124,14 @@ LRESULT CTextProgressCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     switch (message) {
     case WM_ERASEBKGND:
         return TRUE; // the paint covers the whole area
+    case WM_SETFONT:
+        m_hFont = reinterpret_cast<HFONT>(wParam);
+        return Default();
+    case WM_SETTEXT: {
+        const LRESULT result = Default();
+        m_strText = GetWindowText();
+        return result;
+    }
     case WM_TIMER:
         if (wParam == kMarqueeTimer)
             OnMarqueeTimer();
@@ -211,8 +244,54 @@ void CTextProgressCtrl::Paint(CDC* pDC, const RECT& rcClient)
 {
     if (m_nMin >= m_nMax)
         return;
-    CMemDC dc(pDC, &rcClient);
+    CMemDC dc(pDC, &rcClient, m_offscreen);
     PaintBar(dc, rcClient);
+}
+
+void CTextProgressCtrl::DrawTrack(CDC& dc, const RECT& rcClient)
+{
+    m_imgTrackLeft.Draw(0, 0, &dc);
+    DrawColumns(m_imgTrack, dc, rcClient.left + kTrackEndWidth, rcClient.right - kTrackEndWidth, 0);
+    m_imgTrackRight.Draw(rcClient.right - kTrackEndWidth, 0, &dc);
+}
+
+bool CTextProgressCtrl::CanCopySkin(CDC& dc) const
+{
+    // Copies need one logical unit per pixel and a target that is no printer.
+    return m_bSkinOpaque && !m_bColumnByColumn && !dc.IsPrinting() && dc.GetMapMode() == MM_TEXT;
+}
+
+const CTextProgressCtrl::SkinRows* CTextProgressCtrl::SkinRowsFor(int width)
+{
+    if (m_skinRows.dc.m_hDC && m_skinRows.width == width)
+        return &m_skinRows;
+    m_skinRows.Reset();
+    const int trackHeight = m_imgTrack.GetHeight();
+    const int fillHeight = m_imgFill.GetHeight();
+    if (width <= 0)
+        return nullptr;
+    // A 32-bit picture holds the pieces' colours exactly, whatever the
+    // target's format; copying converts them as drawing them would.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -(trackHeight + fillHeight);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    m_skinRows.bitmap.Attach(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!m_skinRows.bitmap || !m_skinRows.dc.CreateCompatibleDC(nullptr)) {
+        m_skinRows.Reset();
+        return nullptr;
+    }
+    m_skinRows.dc.SelectObject(m_skinRows.bitmap);
+    m_skinRows.width = width;
+    m_skinRows.trackHeight = trackHeight;
+    m_skinRows.fillHeight = fillHeight;
+    DrawTrack(m_skinRows.dc, RECT{0, 0, width, trackHeight});
+    DrawColumns(m_imgFill, m_skinRows.dc, 0, width, trackHeight);
+    return &m_skinRows;
 }
 
 void CTextProgressCtrl::DrawColumns(SmartBitmap& image, CDC& dc, int from, int to, int y) const
@@ -246,7 +325,7 @@ void CTextProgressCtrl::PaintBar(CDC& dc, const RECT& rcClient)
     bool before = true;
     bool after = true;
 
-    auto font = reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT));
+    HGDIOBJ font = m_hFont;
     if (!font)
         font = reinterpret_cast<HGDIOBJ>(::SendMessageW(::GetParent(m_hWnd), WM_GETFONT, 0, 0));
     CSelectGuard fontGuard(dc, font);
@@ -315,15 +394,25 @@ void CTextProgressCtrl::PaintBar(CDC& dc, const RECT& rcClient)
     }
 
     // The skin is laid out horizontally whatever the style.
-    m_imgTrackLeft.Draw(0, 0, &dc);
-    DrawColumns(m_imgTrack, dc, rcClient.left + kTrackEndWidth, rcClient.right - kTrackEndWidth, 0);
-    m_imgTrackRight.Draw(rcClient.right - kTrackEndWidth, 0, &dc);
-    if (IsMarquee())
-        m_imgMarquee.Draw(g_nMarqueeX, kFillTop, &dc);
+    const SkinRows* rows = CanCopySkin(dc) ? SkinRowsFor(rcClient.right) : nullptr;
+    if (rows)
+        dc.BitBlt(0, 0, rows->width, rows->trackHeight, rows->dc.m_hDC, 0, 0, SRCCOPY);
     else
-        DrawColumns(m_imgFill, dc, bar.left + kTrackEndWidth, bar.right, kFillTop);
+        DrawTrack(dc, rcClient);
+    const int fillFrom = bar.left + kTrackEndWidth;
+    if (IsMarquee()) {
+        m_imgMarquee.Draw(g_nMarqueeX, kFillTop, &dc);
+    } else if (rows && fillFrom < bar.right) {
+        dc.BitBlt(fillFrom, kFillTop, bar.right - fillFrom, rows->fillHeight, rows->dc.m_hDC, fillFrom,
+                  rows->trackHeight, SRCCOPY);
+        // A fill image wider than a column reaches past the end, as drawn.
+        if (m_imgFill.GetWidth() > 1)
+            m_imgFill.Draw(bar.right - 1, kFillTop, &dc);
+    } else if (!rows) {
+        DrawColumns(m_imgFill, dc, fillFrom, bar.right, kFillTop);
+    }
 
-    std::wstring text = GetWindowText();
+    std::wstring text = m_strText;
     if (m_bShowPercent) {
         wchar_t percent[16] = {};
         std::swprintf(percent, 16, L"%d%%", static_cast<int>(fraction * 100.0 + 0.5));

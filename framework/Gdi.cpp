@@ -321,6 +321,17 @@ int CDC::SelectClipRgn(const CRgn* region)
     return result;
 }
 
+CClientDC::CClientDC(HWND window) : m_hWnd(window)
+{
+    Attach(::GetDC(window), false);
+}
+
+CClientDC::~CClientDC()
+{
+    if (HDC dc = Detach())
+        ::ReleaseDC(m_hWnd, dc);
+}
+
 CPaintDC::CPaintDC(HWND window) : m_hWnd(window)
 {
     Attach(::BeginPaint(window, &m_ps), false);

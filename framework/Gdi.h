@@ -188,6 +188,18 @@ private:
     PAINTSTRUCT m_ps{};
 };
 
+// A window's client-area context for drawing outside a paint session:
+// GetDC in the constructor, ReleaseDC in the destructor.
+class CClientDC : public CDC
+{
+public:
+    explicit CClientDC(HWND window);
+    ~CClientDC() override;
+
+private:
+    HWND m_hWnd;
+};
+
 // Serves WM_PAINT (a paint session) and WM_PRINTCLIENT (the context the
 // message brings) of a window that paints itself, by one paint function over
 // the client rectangle: paint(CDC*, const RECT&). False for other messages.

@@ -142,3 +142,44 @@ TEST(CMeemDCTest, CopiesTheWholeAreaWithoutPrefillAtOriginZero)
     EXPECT_EQ(canvas.Pixel(20, 5), kWhite);
     EXPECT_EQ(canvas.Pixel(5, 10), kWhite);
 }
+
+TEST(CMemDCTest, KeptBufferServesWindowTargetsAndGrowsWithTheArea)
+{
+    PlainWindow window(L"VeltoKeptBufferTest", static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::SetWindowPos(window.hwnd(), HWND_TOPMOST, 0, 0, 120, 80, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    PumpMessages();
+    OffscreenBuffer kept;
+    HDC windowDC = ::GetDC(window.hwnd());
+    CDCRef target(windowDC);
+    struct Paint
+    {
+        RECT area;
+        COLORREF colour;
+    };
+    HDC firstBuffer = nullptr;
+    for (const Paint& paint : {Paint{{0, 0, 30, 20}, kRed}, Paint{{10, 5, 110, 75}, RGB(0, 0, 255)},
+                               Paint{{0, 0, 30, 20}, RGB(0, 160, 0)}}) {
+        {
+            CMemDC buffer(&target, &paint.area, kept);
+            if (!firstBuffer)
+                firstBuffer = buffer.m_hDC;
+            EXPECT_EQ(buffer.m_hDC, firstBuffer); // one context for every paint
+            buffer.FillSolidRect(paint.area, paint.colour);
+        }
+        EXPECT_EQ(::GetPixel(windowDC, paint.area.left, paint.area.top), paint.colour);
+        EXPECT_EQ(::GetPixel(windowDC, paint.area.right - 1, paint.area.bottom - 1), paint.colour);
+    }
+    EXPECT_EQ(::GetPixel(windowDC, 109, 74), RGB(0, 0, 255)); // the second paint, not overdrawn
+    EXPECT_EQ(::GetObjectType(firstBuffer), static_cast<DWORD>(OBJ_MEMDC)); // still the buffer's
+    ::ReleaseDC(window.hwnd(), windowDC);
+
+    // A target that is no window has a format of its own: it gets its own bitmap.
+    Canvas canvas(40, 30, kWhite);
+    const RECT area{0, 0, 40, 30};
+    {
+        CMemDC buffer(&canvas.dc(), &area, kept);
+        EXPECT_NE(buffer.m_hDC, firstBuffer);
+        buffer.FillSolidRect(area, kRed);
+    }
+    EXPECT_EQ(canvas.Pixel(39, 29), kRed);
+}

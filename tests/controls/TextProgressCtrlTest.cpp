@@ -5,7 +5,10 @@
 
 #include <commctrl.h>
 
+#include <atomic>
+#include <functional>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -51,6 +54,21 @@ protected:
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    }
+    // Runs the work on a thread of its own, as a download worker, while this
+    // thread answers its sent messages.
+    void AsWorker(const std::function<void()>& work)
+    {
+        std::atomic<bool> done{false};
+        std::thread worker([&] {
+            work();
+            done = true;
+            ::PostMessageW(m_host.hwnd(), WM_NULL, 0, 0);
+        });
+        const DWORD start = ::GetTickCount();
+        while (!done && ::GetTickCount() - start < 5000)
+            PumpMessages(10);
+        worker.join();
     }
     int Width() const
     {
@@ -116,6 +134,94 @@ TEST_F(ProgressTest, CopiedColumnsGiveThePixelsOfColumnByColumnDrawing)
             ASSERT_EQ(copied.Pixels(), reference.Pixels());
         }
         TearDown();
+    }
+}
+
+TEST_F(ProgressTest, SkinDrawnOnceFollowsTheBarWidth)
+{
+    // The skin is drawn once per width and copied afterwards; a bar that
+    // changes width must not show the skin of its old width.
+    Create(200);
+    Send(PBM_SETPOS, 50);
+    for (int width : {321, 57, 200}) {
+        SCOPED_TRACE(width);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, 25, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Canvas copied(width, 25, RGB(0, 0, 0));
+        PrintClient(m_hWnd, copied);
+        m_bar.SetColumnByColumn(true);
+        Canvas reference(width, 25, RGB(0, 0, 0));
+        PrintClient(m_hWnd, reference);
+        m_bar.SetColumnByColumn(false);
+        ASSERT_EQ(copied.Pixels(), reference.Pixels());
+        EXPECT_EQ(copied.Pixel(width - 1, 12), kRightEnd);
+    }
+}
+
+TEST_F(ProgressTest, TextAndFontGivenBeforeSubclassingArePainted)
+{
+    // The dialog gives its controls their font and text before the bar
+    // takes the window over.
+    m_font = MakeFont(L"Arial", -14, FW_BOLD, NONANTIALIASED_QUALITY);
+    auto pictureOf = [&](bool beforeSubclassing) {
+        HWND window = m_host.CreateChild(PROGRESS_CLASSW, L"", 0, kId, 10, 10, 200, 25);
+        CTextProgressCtrl bar;
+        auto give = [&] {
+            ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetHandle()), FALSE);
+            ::SetWindowTextW(window, L"Step ");
+        };
+        if (beforeSubclassing)
+            give();
+        EXPECT_TRUE(bar.SubclassWindow(window));
+        if (!beforeSubclassing)
+            give();
+        ::SendMessageW(window, PBM_SETPOS, 40, 0);
+        Canvas canvas(200, 25);
+        PrintClient(window, canvas);
+        ::DestroyWindow(window);
+        return canvas.Pixels();
+    };
+    const auto before = pictureOf(true);
+    EXPECT_EQ(before, pictureOf(false));
+
+    // Another font gives another picture: the font is really in use.
+    HWND window = m_host.CreateChild(PROGRESS_CLASSW, L"Step ", 0, kId, 10, 10, 200, 25);
+    CTextProgressCtrl bar;
+    ASSERT_TRUE(bar.SubclassWindow(window));
+    ::SendMessageW(window, PBM_SETPOS, 40, 0);
+    Canvas otherFont(200, 25);
+    PrintClient(window, otherFont);
+    ::DestroyWindow(window);
+    EXPECT_NE(before, otherFont.Pixels());
+}
+
+TEST_F(ProgressTest, EachPositionIsOnTheScreenWhenTheSentMessageReturns)
+{
+    // A worker's sent PBM_SETPOS returns only once the new position is
+    // painted in the window itself: read back from the screen by the worker
+    // before it does anything else.
+    Create(200);
+    Send(TPCM_SHOWPERCENT, FALSE);
+    struct Seen
+    {
+        int position;
+        COLORREF lastFill;
+        COLORREF firstTrack;
+    };
+    std::vector<Seen> seen;
+    AsWorker([&] {
+        HDC screen = ::GetDC(m_hWnd);
+        for (int position : {25, 50, 75, 30}) {
+            ::SendMessageW(m_hWnd, PBM_SETPOS, position, 0);
+            const int edge = 200 * position / 100;
+            seen.push_back({position, ::GetPixel(screen, edge - 1, 12), ::GetPixel(screen, edge, 12)});
+        }
+        ::ReleaseDC(m_hWnd, screen);
+    });
+    ASSERT_EQ(seen.size(), 4u);
+    for (const Seen& s : seen) {
+        SCOPED_TRACE(s.position);
+        EXPECT_EQ(s.lastFill, Fill(12));
+        EXPECT_EQ(s.firstTrack, Track(12));
     }
 }
 
@@ -267,18 +373,11 @@ TEST_F(ProgressTest, WorkerThreadDrivesTheBarBySentMessages)
     Create(200);
     LRESULT previousRange = -1;
     LRESULT previousPos = -1;
-    bool done = false;
-    std::thread worker([&] {
+    AsWorker([&] {
         previousRange = ::SendMessageW(m_hWnd, PBM_SETRANGE32, 0, 1000);
         ::SendMessageW(m_hWnd, PBM_SETPOS, 250, 0);
         previousPos = ::SendMessageW(m_hWnd, PBM_SETPOS, 500, 0);
-        done = true;
-        ::PostMessageW(m_host.hwnd(), WM_NULL, 0, 0);
     });
-    const DWORD start = ::GetTickCount();
-    while (!done && ::GetTickCount() - start < 5000)
-        PumpMessages(10);
-    worker.join();
     EXPECT_EQ(previousRange, 100 << 16);
     EXPECT_EQ(previousPos, 250);
     EXPECT_EQ(Send(PBM_GETPOS), 500);

@@ -83,8 +83,25 @@ TEST_F(InstallFlowTest, CancelDuringASlowDownloadEndsAtOnceAndRemovesThePackageF
     StartDistribution();
     ASSERT_TRUE(m_wizard.Click(1026));
     ASSERT_TRUE(m_site.WaitForRequests(1, 10000));
-    ::Sleep(1500);
+
+    // The bar shows the progress while the download runs: its first fill
+    // column reaches the screen without the window being asked to redraw.
+    RECT bar{};
+    ::GetWindowRect(m_wizard.Control(1003), &bar);
+    auto screenPixel = [](int x, int y) {
+        HDC screen = ::GetDC(nullptr);
+        const COLORREF colour = ::GetPixel(screen, x, y);
+        ::ReleaseDC(nullptr, screen);
+        return colour;
+    };
+    const COLORREF emptyTrack = screenPixel(bar.right - 10, bar.top + 12);
+    ASSERT_NE(emptyTrack, CLR_INVALID);
+    EXPECT_TRUE(WizardDriver::WaitUntil([&] { return screenPixel(bar.left + 5, bar.top + 12) != emptyTrack; },
+                                        15000, 20))
+        << "no fill column painted during the download";
     EXPECT_EQ(TemporaryPackageFiles().size(), m_packagesBefore.size() + 1) << "the download is under way";
+    if (const wchar_t* folder = _wgetenv(L"VELTO_SCREENSHOTS"))
+        m_wizard.SaveScreenshot(ToWindowsPath(folder) + L"\\download-under-way.png");
 
     ASSERT_TRUE(m_wizard.Click(1002));
     EXPECT_TRUE(m_wizard.WaitForExit(15000)) << "Cancel waited too long (or deadlocked)";

@@ -100,13 +100,13 @@ void WizardDriver::Settle()
     ::SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &result);
 }
 
-bool WizardDriver::WaitUntil(const std::function<bool()>& condition, DWORD milliseconds)
+bool WizardDriver::WaitUntil(const std::function<bool()>& condition, DWORD milliseconds, DWORD pollMilliseconds)
 {
     const ULONGLONG deadline = ::GetTickCount64() + milliseconds;
     while (!condition()) {
         if (::GetTickCount64() > deadline)
             return false;
-        ::Sleep(50);
+        ::Sleep(pollMilliseconds);
     }
     return true;
 }

@@ -46,7 +46,8 @@ public:
     void Settle();
 
     // Waits until the condition holds (polling), up to the time.
-    static bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 10000);
+    static bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 10000,
+                          DWORD pollMilliseconds = 50);
 
     // The set of visible controls among the given ids.
     std::vector<int> VisibleAmong(const std::vector<int>& ids) const;
