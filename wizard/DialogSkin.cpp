@@ -102,6 +102,7 @@ void CMainDlg::LoadSkinImages()
     };
     for (const auto& entry : images)
         LoadPng(entry.image, entry.id);
+    m_nBackgroundPage = 0;
 }
 
 void CMainDlg::LoadCloseButtonImages()
@@ -112,12 +113,31 @@ void CMainDlg::LoadCloseButtonImages()
     m_btnClose.m_pCurrent = &m_btnClose.m_imgNormal;
 }
 
+// Hiding a control erases the uncovered area at once, and a page change
+// hides several: the page's background is drawn once, kept, and copied for
+// every erase, clipped by the target to the area being erased.
 void CMainDlg::PaintBackground(HDC target)
 {
     RECT client{};
     ::GetClientRect(m_hWnd, &client);
-    CDCRef targetDC(target);
-    CMeemDC dc(&targetDC, client);
+    HDC picture = m_backgroundPicture.Acquire(target, RectWidth(client), RectHeight(client));
+    if (!picture) {
+        CDCRef targetDC(target);
+        DrawBackground(targetDC, client);
+        return;
+    }
+    if (m_nBackgroundPage != m_nPage) {
+        CDCRef pictureDC(picture);
+        DrawBackground(pictureDC, client);
+        m_nBackgroundPage = m_nPage;
+    }
+    ::BitBlt(target, client.left, client.top, RectWidth(client), RectHeight(client), picture, client.left,
+             client.top, SRCCOPY);
+}
+
+void CMainDlg::DrawBackground(CDC& target, const RECT& client)
+{
+    CMeemDC dc(&target, client);
 
     m_imgBackground.Draw(0, 0, &dc);
     if (m_nPage != Wizard::PAGE_WELCOME) {

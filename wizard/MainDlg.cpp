@@ -474,6 +474,7 @@ void CMainDlg::Apply_Language(int language)
         m_imgTitleLicence.LoadFromResource(titles.licence, module);
         m_imgTitleInstall.LoadFromResource(titles.install, module);
         m_imgTitleUpgrade.LoadFromResource(titles.upgrade, module);
+        m_nBackgroundPage = 0; // drawn anew with these titles
     }
     if (!LoadLicence(language))
         return;

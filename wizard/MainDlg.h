@@ -4,6 +4,7 @@
 #include "controls/BannerBoard.h"
 #include "controls/IconComboBox.h"
 #include "controls/Label.h"
+#include "controls/MemDC.h"
 #include "controls/PngButton.h"
 #include "controls/SmartBitmap.h"
 #include "controls/TextProgressCtrl.h"
@@ -65,6 +66,7 @@ private:
     void LoadSkinImages();
     void ApplySkin();
     void PaintBackground(HDC dc);
+    void DrawBackground(CDC& target, const RECT& client);
     LRESULT OnCtlColor(HDC dc, HWND control, UINT message);
     CLabel& Label(int id);
     void AddDownloadBanners();
@@ -120,6 +122,9 @@ private:
     SmartBitmap m_imgTitleInstall;
     SmartBitmap m_imgTitleUpgrade;
     SmartBitmap m_imgUpgradePicture;
+    // The background of page m_nBackgroundPage as drawn (0: none yet).
+    OffscreenBuffer m_backgroundPicture;
+    int m_nBackgroundPage = 0;
     PngButton m_btnBrowse;
     BannerBoard m_banner;
     CIconComboBox m_comboCountry;
