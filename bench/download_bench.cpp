@@ -22,7 +22,7 @@
 namespace {
 
 constexpr uint64_t kPackageBytes = 200ull * 1024 * 1024;
-constexpr int kRuns = 3;
+constexpr int kRuns = 5;
 
 double Seconds(std::chrono::steady_clock::time_point since)
 {
