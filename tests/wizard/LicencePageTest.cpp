@@ -2,6 +2,9 @@
 #include "tests/wizard/WizardFixture.h"
 #include "wizard/DiskSpace.h"
 
+#include <commctrl.h>
+#include <shlobj.h>
+
 TEST(DiskSpaceText, MegabytesUpToOneGigabyteGigabytesAbove)
 {
     const struct
@@ -56,4 +59,60 @@ TEST_F(WizardTest, TheAcceptanceBoxGovernsNext)
     m_wizard.Send(WM_COMMAND, IDOK);
     m_wizard.Settle();
     EXPECT_EQ(VisiblePageControls(), ExpectedVisible(4));
+}
+
+namespace {
+
+HWND FindTreeView(HWND browser)
+{
+    HWND found = nullptr;
+    ::EnumChildWindows(
+        browser,
+        [](HWND child, LPARAM lParam) {
+            wchar_t className[64] = {};
+            ::GetClassNameW(child, className, 64);
+            if (std::wstring(className) != WC_TREEVIEWW)
+                return TRUE;
+            *reinterpret_cast<HWND*>(lParam) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+} // namespace
+
+// Browse shows the shell's folder browser; the folder chosen there, with the
+// product's folders below it, becomes the destination. Cancel keeps it.
+TEST_F(WizardTest, BrowseMakesTheChosenFolderTheParentOfTheProductFolders)
+{
+    StartWizard();
+    GoToPageFromDownload(3);
+    const std::wstring proposed = m_wizard.Text(1014);
+
+    m_wizard.PostClick(1015);
+    MessageBoxWindow browser = WaitForMessageBox(m_wizard.ProcessId());
+    ASSERT_TRUE(browser) << "no folder browser";
+    EXPECT_EQ(::GetWindow(browser.window, GW_OWNER), m_wizard.Window());
+    browser.Answer(IDCANCEL);
+    m_wizard.Settle();
+    EXPECT_EQ(m_wizard.Text(1014), proposed);
+
+    m_wizard.PostClick(1015);
+    browser = WaitForMessageBox(m_wizard.ProcessId());
+    ASSERT_TRUE(browser);
+    // The browser starts at the desktop: choose it.
+    HWND tree = FindTreeView(browser.window);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_TRUE(WizardDriver::WaitUntil([tree] { return ::SendMessageW(tree, TVM_GETCOUNT, 0, 0) > 0; }));
+    const auto root = static_cast<LPARAM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    ASSERT_NE(root, 0);
+    ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, root);
+    browser.Answer(IDOK);
+    m_wizard.Settle();
+
+    wchar_t desktop[MAX_PATH] = {};
+    ASSERT_EQ(::SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
+    EXPECT_EQ(m_wizard.Text(1014), std::wstring(desktop) + L"\\VELTO PC Utilities\\VELTO PC Cleaner");
+    EXPECT_FALSE(m_wizard.Text(1019).empty()) << "the free space of the chosen drive";
 }
