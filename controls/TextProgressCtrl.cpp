@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 int g_nMarqueeX = 3;
 bool g_bMarqueeForward = true;
@@ -78,6 +79,14 @@ void CTextProgressCtrl::Repaint()
     CClientDC dc(m_hWnd);
     if (dc.m_hDC)
         Paint(&dc, rcClient);
+}
+
+template <typename Value>
+LRESULT CTextProgressCtrl::ReplaceAndRepaint(Value& member, Value value)
+{
+    const Value previous = std::exchange(member, value);
+    Repaint();
+    return static_cast<LRESULT>(previous);
 }
 
 LRESULT CTextProgressCtrl::SetPosition(int position)
@@ -174,50 +183,26 @@ LRESULT CTextProgressCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
         return wParam ? m_nMin : m_nMax;
     case PBM_GETPOS:
         return m_nPos;
-    case PBM_SETBARCOLOR: {
-        const COLORREF previous = m_crBar;
-        m_crBar = static_cast<COLORREF>(lParam);
-        Repaint();
-        return previous;
-    }
-    case PBM_SETBKCOLOR: {
-        const COLORREF previous = m_crBarBk;
-        m_crBarBk = static_cast<COLORREF>(lParam);
-        Repaint();
-        return previous;
-    }
+    case PBM_SETBARCOLOR:
+        return ReplaceAndRepaint(m_crBar, static_cast<COLORREF>(lParam));
+    case PBM_SETBKCOLOR:
+        return ReplaceAndRepaint(m_crBarBk, static_cast<COLORREF>(lParam));
     case TPCM_GETBARCOLOR:
         return m_crBar == CLR_DEFAULT ? ::GetSysColor(COLOR_HIGHLIGHT) : m_crBar;
     case TPCM_GETBKCOLOR:
         return m_crBarBk == CLR_DEFAULT ? ::GetSysColor(COLOR_BTNFACE) : m_crBarBk;
-    case TPCM_SETTEXTCOLOR: {
-        const COLORREF previous = m_crText;
-        m_crText = static_cast<COLORREF>(lParam);
-        Repaint();
-        return previous;
-    }
+    case TPCM_SETTEXTCOLOR:
+        return ReplaceAndRepaint(m_crText, static_cast<COLORREF>(lParam));
     case TPCM_GETTEXTCOLOR:
         return TextColour();
-    case TPCM_SETTEXTBARCOLOR: {
-        const COLORREF previous = m_crTextOnBar;
-        m_crTextOnBar = static_cast<COLORREF>(lParam);
-        Repaint();
-        return previous;
-    }
+    case TPCM_SETTEXTBARCOLOR:
+        return ReplaceAndRepaint(m_crTextOnBar, static_cast<COLORREF>(lParam));
     case TPCM_GETTEXTBARCOLOR:
         return TextOnBarColour();
-    case TPCM_SHOWPERCENT: {
-        const BOOL previous = m_bShowPercent;
-        m_bShowPercent = static_cast<BOOL>(wParam);
-        Repaint();
-        return previous;
-    }
-    case TPCM_SETTEXTALIGN: {
-        const int previous = m_nTextAlign;
-        m_nTextAlign = static_cast<int>(wParam);
-        Repaint();
-        return previous;
-    }
+    case TPCM_SHOWPERCENT:
+        return ReplaceAndRepaint(m_bShowPercent, static_cast<BOOL>(wParam));
+    case TPCM_SETTEXTALIGN:
+        return ReplaceAndRepaint(m_nTextAlign, static_cast<int>(wParam));
     case PBM_SETMARQUEE: {
         m_bShowPercent = FALSE;
         const LONG_PTR style = ::GetWindowLongPtrW(m_hWnd, GWL_STYLE);

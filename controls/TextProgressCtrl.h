@@ -71,6 +71,9 @@ private:
     bool CanCopySkin(CDC& dc) const;
     const SkinRows* SkinRowsFor(int width);
     LRESULT SetPosition(int position);
+    // Stores the new value, repaints, and answers the previous value.
+    template <typename Value>
+    LRESULT ReplaceAndRepaint(Value& member, Value value);
     void Repaint();
     void OnMarqueeTimer();
     bool IsMarquee() const;
